@@ -5,7 +5,7 @@ BUILD_DIR ?= build
 JOBS ?= 2
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 PACKAGES := cmake g++ make qt6-base-dev libqt6sql6-sqlite libgl-dev libbenchmark-dev \
-            python3 python3-xlrd fonts-dejavu-core
+            python3 python3-xlrd fonts-dejavu-core fonts-liberation2
 
 .PHONY: deps build run test bench clean
 

@@ -67,9 +67,13 @@ void Application::show(TForm *form)
             form->setGeometry(form->designedGeometry());
             form->showMaximized();
         } else {
-            form->resize(form->designedGeometry().size());
-            form->move(form->designedGeometry().topLeft());
+            // The designed size is the outer one, frame included.
+            const QRect designed = form->designedGeometry();
+            form->resize(designed.size());
+            form->move(designed.topLeft());
             form->show();
+            const QSize frame = form->frameGeometry().size() - form->size();
+            form->resize(designed.size() - frame);
         }
     } else if (form->isMinimized()) {
         form->setWindowState(form->windowState() & ~Qt::WindowMinimized);

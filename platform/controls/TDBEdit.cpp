@@ -5,6 +5,34 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QPointer>
+
+namespace {
+
+// Swallows the mouse press on its way to the widget that tried to take the
+// focus from a box that kept it, so that the click does nothing. It lives
+// until the event loop next runs.
+class ClickCanceller : public QObject {
+public:
+    explicit ClickCanceller(QWidget *target) : m_target(target)
+    {
+        qApp->installEventFilter(this);
+        deleteLater();
+    }
+
+protected:
+    bool eventFilter(QObject *receiver, QEvent *event) override
+    {
+        const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+        auto *widget = qobject_cast<QWidget *>(receiver);
+        return press && m_target && widget && (widget == m_target || m_target->isAncestorOf(widget));
+    }
+
+private:
+    QPointer<QWidget> m_target;
+};
+
+} // namespace
 
 TDBEdit::TDBEdit(QWidget *parent) : QLineEdit(parent)
 {
@@ -138,7 +166,13 @@ void TDBEdit::focusOutEvent(QFocusEvent *event)
     // for another program or a message box keeps it pending in the box.
     const Qt::FocusReason reason = event->reason();
     if (m_modified && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+        // The control taking the focus (already the application's focus widget).
+        QPointer<QWidget> taker = QApplication::focusWidget();
         if (!Application::instance().guard([this] { storeText(); })) {
+            // A text the field refuses keeps the focus here, and the click
+            // that tried to take it does nothing.
+            if (reason == Qt::MouseFocusReason && taker)
+                new ClickCanceller(taker);
             setFocus(Qt::OtherFocusReason);
             return;
         }

@@ -343,10 +343,9 @@ bool TTable::IsEmpty() const { return !m_current; }
 void TTable::settlePending()
 {
     if (m_state == TDataSetState::Edit || m_state == TDataSetState::Insert) {
-        if (m_modified)
-            Post();
-        else
-            Cancel();
+        // Post first lets the controls store text not yet in the record, then
+        // writes the record if a field was set, or drops the edit.
+        Post();
     } else if (m_state == TDataSetState::SetKey) {
         m_state = TDataSetState::Browse;
         notify(TDataEvent::StateChanged);

@@ -64,7 +64,10 @@ void Application::show(TForm *form)
 {
     if (!form->isVisible()) {
         if (form->placement() == TForm::Placement::Maximized) {
-            form->setGeometry(form->designedGeometry());
+            // A window still maximized from its last showing keeps the
+            // desktop's size: moving it would shrink it to its restored place.
+            if (!form->isMaximized())
+                form->setGeometry(form->designedGeometry());
             form->showMaximized();
         } else {
             // The designed size is the outer one, frame included.

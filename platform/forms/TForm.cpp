@@ -13,6 +13,9 @@ TForm::TForm(const QString &instanceName, const QString &caption, QWidget *paren
     setWindowTitle(caption);
     setFont(Look::sansFont(11));
     m_scroll->setFrameShape(QFrame::NoFrame);
+    // The window's own scroll bars are no stop of the Tab key, which cycles
+    // through the controls only.
+    m_scroll->setFocusPolicy(Qt::NoFocus);
     m_scroll->setWidgetResizable(false);
     m_scroll->setWidget(m_client);
     m_scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -106,7 +106,7 @@ private slots:
     {
         app.show(about);
         QVERIFY(!about->isMaximized());
-        QCOMPARE(about->size(), QSize(350, 250));
+        QCOMPARE(about->frameGeometry().size(), QSize(350, 250));
         // Shown again it is the same window brought to the front.
         app.show(card);
         app.show(about);

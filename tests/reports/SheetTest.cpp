@@ -55,14 +55,6 @@ public:
     }
 };
 
-QStringList blocks(const QPlainTextEdit *box)
-{
-    QStringList lines;
-    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next())
-        lines << block.text();
-    return lines;
-}
-
 } // namespace
 
 void SheetTest::initTestCase() { Look::installFontSubstitutions(); }
@@ -129,8 +121,8 @@ void SheetTest::screenIsMaximizedWithMemo1Focused()
     QVERIFY(m_sheet->isMaximized());
     QCOMPARE(m_sheet->designedGeometry(), QRect(187, 104, 435, 300));
     QCOMPARE(m_sheet->client()->palette().color(QPalette::Window), Look::buttonFace);
-    QCOMPARE(blocks(m_sheet->Memo1), Texts::spreadsheet());
-    QCOMPARE(blocks(m_sheet->Memo2), Texts::spreadsheetNote());
+    QCOMPARE(textLines(m_sheet->Memo1), Texts::spreadsheet());
+    QCOMPARE(textLines(m_sheet->Memo2), Texts::spreadsheetNote());
     QCOMPARE(QApplication::focusWidget(), m_sheet->Memo1);
     QTest::keyClick(m_sheet->Memo1, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), m_sheet->Button1);

@@ -69,14 +69,6 @@ const QMap<QString, std::function<TForm *()>> &factories()
 
 Qt::ScrollBarPolicy bar(bool shown) { return shown ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff; }
 
-QStringList blocks(const QPlainTextEdit *box)
-{
-    QStringList lines;
-    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next())
-        lines << block.text();
-    return lines;
-}
-
 } // namespace
 
 void TextScreensTest::initTestCase() { Look::installFontSubstitutions(); }
@@ -210,7 +202,7 @@ void TextScreensTest::boxHoldsItsTextLineByLine()
     QPlainTextEdit *text = box(create(QTest::currentDataTag()), boxName);
     QVERIFY(text);
     // Each line is one paragraph of its own: a hard break, tabs kept.
-    QCOMPARE(blocks(text), lines);
+    QCOMPARE(textLines(text), lines);
 }
 
 void TextScreensTest::tipsShowTenNumberedTips()
@@ -218,7 +210,7 @@ void TextScreensTest::tipsShowTenNumberedTips()
     auto *tips = static_cast<TForm3 *>(create("Form3"));
     const QRegularExpression heading("^(\\d+)\\)");
     QList<int> numbers;
-    for (const QString &line : blocks(tips->Tips)) {
+    for (const QString &line : textLines(tips->Tips)) {
         const QRegularExpressionMatch match = heading.match(line);
         if (match.hasMatch())
             numbers << match.captured(1).toInt();
@@ -229,7 +221,7 @@ void TextScreensTest::tipsShowTenNumberedTips()
 void TextScreensTest::helpShowsItsFiveSectionsInOrder()
 {
     auto *help = static_cast<THelp *>(create("Help"));
-    const QStringList lines = blocks(help->Memo1);
+    const QStringList lines = textLines(help->Memo1);
     qsizetype at = lines.indexOf("Table of Contents");
     QVERIFY(at > 0);
     for (const char *heading : {"1) Overview", "2) Positions", "3) Teams", "4) Reports", "5) The Spreadsheet"}) {

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -118,4 +120,12 @@ void saveScreenshot(QWidget *widget, const QString &name)
         return;
     QDir().mkpath(folder);
     widget->grab().save(folder + '/' + name + ".png");
+}
+
+QStringList textLines(const QPlainTextEdit *box)
+{
+    QStringList lines;
+    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next())
+        lines << block.text();
+    return lines;
 }

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QVariantList>
 
+class QPlainTextEdit;
 class QWidget;
 
 // A throw-away install folder: Baseball/ for table files, banners beside it.
@@ -38,6 +39,9 @@ public:
     QStringList messages;
     QString takeOne();   // the one message recorded (fails the test otherwise)
 };
+
+// The hard lines of a text box, as the box holds them.
+QStringList textLines(const QPlainTextEdit *box);
 
 // Saves a screen as PNG under $QUILLOMET_SHOTS (nothing when unset).
 void saveScreenshot(QWidget *widget, const QString &name);

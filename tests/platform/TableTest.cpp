@@ -62,6 +62,18 @@ class TableTest : public QObject {
         return table;
     }
 
+    // A writable table of teams, in the order of its key.
+    std::unique_ptr<TTable> teams(TTable::FilterRecord filter = nullptr)
+    {
+        auto table = std::make_unique<TTable>();
+        table->DatabaseName = "Baseball";
+        table->TableName = "TEAMS.DB";
+        table->IndexFieldNames = "Team";
+        table->OnFilterRecord = std::move(filter);
+        table->Open();
+        return table;
+    }
+
 private slots:
     void init()
     {
@@ -293,11 +305,8 @@ private slots:
     {
         install->createTable("TEAMS.DB", {"\"Team\" VARCHAR(15) PRIMARY KEY", "\"One\" VARCHAR(16)", "\"Division Rank\" INTEGER"},
                              {{"BOSTON", "SMITH", 2}, {"TEXAS", "JONES", 1}});
-        TTable table;
-        table.DatabaseName = "Baseball";
-        table.TableName = "TEAMS.DB";
-        table.IndexFieldNames = "Team";
-        table.Open();
+        auto owner = teams();
+        TTable &table = *owner;
         auto stored = [&] { return install->query("TEAMS.DB", "SELECT \"One\", \"Division Rank\" FROM TEAMS ORDER BY Team"); };
 
         table.Edit();
@@ -327,11 +336,8 @@ private slots:
     {
         install->createTable("TEAMS.DB", {"\"Team\" VARCHAR(15) PRIMARY KEY", "\"One\" VARCHAR(16)"},
                              {{"BOSTON", "SMITH"}, {"TEXAS", "JONES"}});
-        TTable table;
-        table.DatabaseName = "Baseball";
-        table.TableName = "TEAMS.DB";
-        table.IndexFieldNames = "Team";
-        table.Open();
+        auto owner = teams();
+        TTable &table = *owner;
         table.Edit();
         table.SetFieldText("Team", "TEXAS");
         table.SetFieldText("One", "WILLIAMS");
@@ -358,12 +364,8 @@ private slots:
     {
         install->createTable("TEAMS.DB", {"\"Team\" VARCHAR(15) PRIMARY KEY", "\"One\" VARCHAR(16)", "\"Two\" VARCHAR(16)"},
                              {{"BOSTON", "SMITH", "DOE"}});
-        TTable table;
-        table.DatabaseName = "Baseball";
-        table.TableName = "TEAMS.DB";
-        table.IndexFieldNames = "Team";
-        table.OnFilterRecord = [](TTable &, bool &accept) { accept = false; };
-        table.Open();
+        auto owner = teams([](TTable &, bool &accept) { accept = false; });
+        TTable &table = *owner;
         table.SetFiltered(true);
         QVERIFY(table.IsEmpty());
         table.Edit(); // an empty view starts a new record
@@ -433,10 +435,8 @@ private slots:
     {
         install->createTable("TEAMS.DB", {"\"Team\" VARCHAR(15) PRIMARY KEY", "\"One\" VARCHAR(6)", "\"Rank\" INTEGER"},
                              {{"BOSTON", "SMITH", 2}});
-        TTable table;
-        table.DatabaseName = "Baseball";
-        table.TableName = "TEAMS.DB";
-        table.Open();
+        auto owner = teams();
+        TTable &table = *owner;
         TDataSource source;
         source.SetDataSet(&table);
         QWidget window;
